@@ -97,3 +97,5 @@ std::string TestProgramFolder() {
     std::string p(path, n);
     return p.substr(0, p.find_last_of('\\') + 1);
 }
+
+std::string DistFolder() { return TestProgramFolder() + "..\\dist\\Tamsolo\\"; }

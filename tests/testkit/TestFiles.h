@@ -28,3 +28,6 @@ void RemoveTree(const std::string& path);
 std::string ListFolder(const std::string& folder);
 // The folder of the running test program, ending with a backslash.
 std::string TestProgramFolder();
+// The staged distribution folder (build/dist/Tamsolo/), ending with a backslash.
+// Test programs live one folder below the build folder.
+std::string DistFolder();
