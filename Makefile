@@ -39,5 +39,11 @@ run: build $(BUILD)/wineprefix/system.reg
 bench: build $(BUILD)/wineprefix/system.reg
 	@bash tools/bench.sh $(BUILD)
 
+# A release from a clean build: build/release/ gets the zip and the installer.
+release: setup
+	@rm -rf $(BUILD)/release-build
+	@$(MAKE) --no-print-directory build BUILD=$(BUILD)/release-build
+	@bash tools/release.sh $(BUILD)/release-build $(BUILD)/release
+
 clean:
 	rm -rf $(BUILD)
