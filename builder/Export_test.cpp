@@ -307,3 +307,20 @@ TEST_F(ExportTest, ASettingsFileOnAFullDiskIsReported) {
     // The export stopped there: no page.
     EXPECT_FALSE(FileExists(Data("1014.dat")));
 }
+
+TEST_F(ExportTest, AReadOnlySettingsFileIsReported) {
+    MakeFolder(out + "data");
+    WriteBytes(Data("1013.dat"), "earlier settings");
+    SetFileAttributesA(Data("1013.dat").c_str(), FILE_ATTRIBUTE_READONLY);
+    {
+        FileWriter probe(Text(Data("1013.dat").c_str()));
+        if (probe.IsOpen())
+            GTEST_SKIP() << "this user may write read-only files (root under Wine); a folder named 1013.dat "
+                            "stands in for them in FailedStepsAndWhatFollowsThem";
+    }
+    EXPECT_EQ(Export(), AfterExport::kBackToForm);
+    EXPECT_EQ(ui.messages, Strings{kUnableToSaveMessage});
+    EXPECT_EQ(ReadBytes(Data("1013.dat")), "earlier settings");
+    EXPECT_EQ(ReadBytes(out + "Game.exe"), kPlayerStub);
+    EXPECT_FALSE(FileExists(Data("1014.dat")));
+}
