@@ -5,6 +5,12 @@ set -uo pipefail
 build=${1:-build}
 here=$(cd "$(dirname "$0")" && pwd)
 cd "$build" || exit 1
+# Each build folder has its own Wine prefix, made on first use.
+export WINEPREFIX=$PWD/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  wineboot -i >/dev/null 2>&1
+  wineserver -w
+fi
 if [ "${IN_XVFB:-}" != 1 ]; then
   IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$here/run-tests.sh" . "${@:2}"
 fi
