@@ -160,8 +160,11 @@ static void RecordProbe(HWND window) {
                 info.dwTypeData = item;
                 info.cch = sizeof item;
                 GetMenuItemInfoA(drop, (UINT)j, TRUE, &info);
-                Record("probe item %d %d type=%s id=%u state=%u text=%s", i, j,
-                       (info.fType & MFT_SEPARATOR) ? "separator" : "string", info.wID, info.fState, item);
+                /* The system greys separators itself, so only items show their state. */
+                if (info.fType & MFT_SEPARATOR)
+                    Record("probe item %d %d type=separator id=%u", i, j, info.wID);
+                else
+                    Record("probe item %d %d type=string id=%u state=%u text=%s", i, j, info.wID, info.fState, item);
             }
         }
     }

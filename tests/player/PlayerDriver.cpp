@@ -3,6 +3,7 @@
 #include <winternl.h>
 
 #include <cstdio>
+#include <cstring>
 
 #include "Files.h"
 
@@ -59,23 +60,44 @@ std::string TestProject::WaitForRecord(const std::string& prefix, int timeoutMs)
     return found;
 }
 
+namespace {
+// Wine prefers its own ATL.DLL to one in the program's folder, and it takes
+// WINEDLLOVERRIDES from the Unix environment only, which a test cannot change
+// for the player it starts. Its per-program settings can: each kind of test
+// project names its program file differently and sets that name's DLL load
+// order (under Windows the key means nothing, and the program's folder comes
+// first anyway).
+struct AtlChoice {
+    const char* programFile;
+    const char* loadOrder;
+};
+
+AtlChoice ChoiceFor(Atl atl) {
+    switch (atl) {
+        case Atl::kSystem: return {"Demo.exe", "builtin"};
+        case Atl::kFake:
+        case Atl::kBare: return {"DemoLocalAtl.exe", "native"};
+        case Atl::kMissing: return {"DemoNoAtl.exe", ""};  // empty: switched off
+    }
+    return {"Demo.exe", "builtin"};
+}
+
+void SetWineLoadOrder(const AtlChoice& choice) {
+    std::string key = std::string("Software\\Wine\\AppDefaults\\") + choice.programFile + "\\DllOverrides";
+    HKEY k;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExA(k, "atl", 0, REG_SZ, (const BYTE*)choice.loadOrder, (DWORD)strlen(choice.loadOrder) + 1);
+    RegCloseKey(k);
+}
+}  // namespace
+
+std::string TestProject::exe() const { return folder() + ChoiceFor(atl_).programFile; }
+
 std::unique_ptr<Process> StartPlayer(const TestProject& project, const std::string& currentDir,
                                      const std::string& args) {
-    // Wine takes a DLL from the program's folder only when told to prefer
-    // native DLLs; the player inherits this from the test's environment.
-    char base[2048] = {};
-    DWORD had = GetEnvironmentVariableA("WINEDLLOVERRIDES", base, sizeof base);
-    std::string overrides = had ? std::string(base) + ";" : std::string();
-    switch (project.atl()) {
-        case Atl::kSystem: overrides += "atl=b"; break;
-        case Atl::kFake:
-        case Atl::kBare: overrides += "atl=n"; break;
-        case Atl::kMissing: overrides += "atl="; break;
-    }
-    SetEnvironmentVariableA("WINEDLLOVERRIDES", overrides.c_str());
-    auto player = std::make_unique<Process>(project.exe(), currentDir.empty() ? project.folder() : currentDir, args);
-    SetEnvironmentVariableA("WINEDLLOVERRIDES", had ? base : nullptr);
-    return player;
+    SetWineLoadOrder(ChoiceFor(project.atl()));
+    return std::make_unique<Process>(project.exe(), currentDir.empty() ? project.folder() : currentDir, args);
 }
 
 HWND WaitForPlayerWindow(const Process& player, const std::string& title) {
@@ -172,8 +194,9 @@ struct GdiTableEntry {
     unsigned long long user;
 };
 static_assert(sizeof(GdiTableEntry) == 24, "GDI handle table entries are 24 bytes");
-constexpr int kGdiTableEntries = 0x4000;
-constexpr unsigned char kGdiBitmap = 5;
+constexpr int kGdiTableEntries = 0x10000;  // Windows XP and later, and Wine
+// Windows marks bitmaps with type 5 in the table, Wine with 9.
+bool IsBitmapEntry(unsigned char type) { return type == 5 || type == 9; }
 constexpr size_t kPebGdiTableOffset = 0x94;  // GdiSharedHandleTable in a 32-bit PEB
 }  // namespace
 
@@ -195,7 +218,7 @@ int GdiBitmapCount(DWORD processId) {
             // under Wine it is the process's own and the owner field is 0.
             count = 0;
             for (const GdiTableEntry& e : entries)
-                if (e.type == kGdiBitmap && ((e.owner & 0xFFFF) == (processId & 0xFFFF) || e.owner == 0)) count++;
+                if (IsBitmapEntry(e.type) && ((e.owner & 0xFFFF) == (processId & 0xFFFF) || e.owner == 0)) count++;
         }
     }
     CloseHandle(process);

@@ -23,14 +23,15 @@ enum class Atl {
 // 800 x 600, windowed, no menu, tuning values 0, project name "Demo Project".
 Settings WindowedSettings();
 
-// A project folder in a temporary folder: the staged player as "Demo.exe",
-// data/1013.dat written by the shared settings writer, data/1014.dat, and the
-// chosen ATL.DLL beside the player.
+// A project folder in a temporary folder: the staged player as the program
+// file, data/1013.dat written by the shared settings writer, data/1014.dat,
+// and the chosen ATL.DLL beside the player. The program file's name tells
+// Wine where that player takes ATL.DLL from (see StartPlayer).
 class TestProject {
 public:
     TestProject(const Settings& settings, Atl atl, const char* tag = "player");
     const std::string& folder() const { return dir_.path(); }
-    std::string exe() const { return folder() + "Demo.exe"; }
+    std::string exe() const;
     Atl atl() const { return atl_; }
     void WriteSettingsFile(const Settings& settings) const;
     // Lines that the stand-in ATL.DLL recorded so far.

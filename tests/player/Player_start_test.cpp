@@ -6,9 +6,11 @@
 
 namespace {
 
-bool HasVisibleIcon(HWND box) {
+// The box keeps its icon control even without an icon; it then shows none.
+bool ShowsAnIcon(HWND box) {
     for (HWND c : Descendants(box))
-        if (ClassOf(c) == "Static" && (GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(c))
+        if (ClassOf(c) == "Static" && (GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(c) &&
+            SendMessageA(c, STM_GETICON, 0, 0) != 0)
             return true;
     return false;
 }
@@ -25,7 +27,7 @@ void ExpectSettingsMessageThenExit(Process& player) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxTextOf(box), "Error: can't read the file");
     EXPECT_EQ(ButtonTexts(box), std::vector<std::string>{"OK"});
-    EXPECT_FALSE(HasVisibleIcon(box));
+    EXPECT_FALSE(ShowsAnIcon(box));
     EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);  // no window of the player exists yet
     EXPECT_EQ(TopWindows(player.Id()).size(), 1u);
     EXPECT_TRUE(player.Running());  // the box waits for the user
@@ -109,29 +111,55 @@ TEST(PlayerStart, ShortSettingsFileAndArguments) {
     EXPECT_EQ(player->WaitExit(), 0);
 }
 
+std::string ScrambledFile(const Settings& s, int longLine, size_t longLength, char filler) {
+    std::string file;
+    for (int line = 0; line < kSettingCount; line++) {
+        std::string value = line == longLine ? std::string(longLength, filler) : std::string(s.value[line].c_str());
+        for (char& c : value) c = (char)(unsigned char)((unsigned char)c + kScrambleShift);
+        file += value + (line + 1 < kSettingCount ? "\r\n" : "");
+    }
+    return file;
+}
+
 // A line longer than a text can hold is cut at 63,999 bytes; the lines after
 // it are still read in their places.
 TEST(PlayerStart, OverlongSettingsLineIsCutAndTheRestStillRead) {
     Settings s = WindowedSettings();
-    s[kWidth] = "400";
-    s[kHeight] = "300";
+    s[kMenuFlag] = "menu";
+    s[kXTop] = "20";
     TestProject project(s, Atl::kFake);
-    std::string name(70000, 'N');
-    std::string file;
-    for (int line = 0; line < kSettingCount; line++) {
-        std::string value = line == kProjectName ? name : std::string(s.value[line].c_str());
-        for (char& c : value) c = (char)(unsigned char)((unsigned char)c + kScrambleShift);
-        file += value + (line + 1 < kSettingCount ? "\r\n" : "");
-    }
-    WriteBytes(project.folder() + "data\\1013.dat", file);
+    WriteBytes(project.folder() + "data\\1013.dat", ScrambledFile(s, kMovieFileName, 200000, 'M'));
     auto player = StartPlayer(project);
-    HWND window = WaitForPlayerWindow(*player, std::string(63999, 'N'));
+    HWND window = WaitForPlayerWindow(*player, "Demo Project");
     ASSERT_NE(window, nullptr);
-    RECT client;
-    GetClientRect(window, &client);
-    EXPECT_EQ(client.right, 400);
-    EXPECT_EQ(client.bottom, 300);
+    EXPECT_NE(GetMenu(window), nullptr);
+    EXPECT_NE(project.WaitForRecord("create ").find(" x=10 y=-15 w=827 h=634"), std::string::npos);
     PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(player->WaitExit(), 0);
+}
+
+// A project name of 63,999 bytes after cutting: Windows shows it as the
+// title; Wine refuses a window with so long a title, and the player, with no
+// window to show, ends with exit code 0.
+TEST(PlayerStart, OverlongProjectNameIsCutOrTheWindowlessPlayerEnds) {
+    Settings s = WindowedSettings();
+    TestProject project(s, Atl::kFake);
+    WriteBytes(project.folder() + "data\\1013.dat", ScrambledFile(s, kProjectName, 70000, 'N'));
+    auto player = StartPlayer(project);
+    HWND window = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        std::vector<HWND> shown = TopWindows(player->Id());
+        window = shown.empty() ? nullptr : shown.front();
+        return window || !player->Running();
+    }));
+    if (window) {
+        std::string title = TextOf(window);
+        EXPECT_EQ(title.size(), 63999u);
+        EXPECT_EQ(title.find_first_not_of('N'), std::string::npos);
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    } else {
+        EXPECT_EQ(project.Record().size(), 0u) << "no page view without a window";
+    }
     EXPECT_EQ(player->WaitExit(), 0);
 }
 
