@@ -36,9 +36,11 @@ void TestProject::WriteSettingsFile(const Settings& settings) const {
     WriteSettings(file, settings);
 }
 
-std::vector<std::string> TestProject::Record() const {
+std::vector<std::string> TestProject::Record() const { return AtlRecordIn(folder()); }
+
+std::vector<std::string> AtlRecordIn(const std::string& folder) {
     std::vector<std::string> lines;
-    std::string all = ReadBytes(folder() + "atl-record.txt");
+    std::string all = ReadBytes(folder + "atl-record.txt");
     size_t start = 0;
     for (size_t end; (end = all.find('\n', start)) != std::string::npos; start = end + 1)
         lines.push_back(all.substr(start, end - start));
@@ -92,12 +94,19 @@ void SetWineLoadOrder(const AtlChoice& choice) {
 }
 }  // namespace
 
-std::string TestProject::exe() const { return folder() + ChoiceFor(atl_).programFile; }
+std::string ProgramFileFor(Atl atl) { return ChoiceFor(atl).programFile; }
+
+std::string TestProject::exe() const { return folder() + ProgramFileFor(atl_); }
+
+std::unique_ptr<Process> StartPlayerProgram(const std::string& exe, Atl atl, const std::string& currentDir,
+                                            const std::string& args) {
+    SetWineLoadOrder(ChoiceFor(atl));
+    return std::make_unique<Process>(exe, currentDir, args);
+}
 
 std::unique_ptr<Process> StartPlayer(const TestProject& project, const std::string& currentDir,
                                      const std::string& args) {
-    SetWineLoadOrder(ChoiceFor(project.atl()));
-    return std::make_unique<Process>(project.exe(), currentDir.empty() ? project.folder() : currentDir, args);
+    return StartPlayerProgram(project.exe(), project.atl(), currentDir.empty() ? project.folder() : currentDir, args);
 }
 
 HWND WaitForPlayerWindow(const Process& player, const std::string& title) {

@@ -48,6 +48,14 @@ private:
 // project folder when empty), as the file manager would.
 std::unique_ptr<Process> StartPlayer(const TestProject& project, const std::string& currentDir = "",
                                      const std::string& args = "");
+// Lines that a stand-in ATL.DLL in folder recorded so far.
+std::vector<std::string> AtlRecordIn(const std::string& folder);
+
+// Starts any player program file; its name must be ProgramFileFor(atl).
+std::unique_ptr<Process> StartPlayerProgram(const std::string& exe, Atl atl, const std::string& currentDir,
+                                            const std::string& args = "");
+// The program file name under which a player takes ATL.DLL as atl says.
+std::string ProgramFileFor(Atl atl);
 HWND WaitForPlayerWindow(const Process& player, const std::string& title);
 
 // A menu command, as the menu sends it (notification code 0, no control window).
