@@ -41,17 +41,17 @@ static HBITMAP CaptureBand(HWND source, const Box& band) {
 // The chosen path, or the empty text when the user cancels. The player's
 // window is disabled while the dialog is open, whether or not it owns it.
 static Text AskPicturePath(HWND player, const Text& startFolder) {
-    char path[kSaveDialogPathBytes];
+    char path[kPictureDialogPathBytes];
     path[0] = 0;
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = OwnForegroundWindow();
-    dialog.lpstrFilter = kSaveDialogFilter;
+    dialog.lpstrFilter = kPictureDialogFilter;
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = path;
     dialog.nMaxFile = sizeof path;
     dialog.lpstrInitialDir = startFolder.empty() ? nullptr : startFolder.c_str();
-    dialog.lpstrTitle = kSaveDialogTitle;
+    dialog.lpstrTitle = kPictureDialogTitle;
     // No overwrite prompt and no default extension: the name is taken as typed.
     dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     bool disableOurselves = dialog.hwndOwner == nullptr;

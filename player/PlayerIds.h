@@ -34,7 +34,7 @@ constexpr const char* kPageAddressPrefix = "file:\\\\";
 constexpr const char* kMenuFlagWithMenu = "menu";
 constexpr const char* kDisplayModeWindowed = "1";
 constexpr const char* kDisplayModeFullScreen = "2";
-constexpr const char* kSaveDialogTitle = "Save as";
+constexpr const char* kPictureDialogTitle = "Save as";
 // "Image (*.bmp)|*.bmp" in the form the save dialog takes.
-constexpr char kSaveDialogFilter[] = "Image (*.bmp)\0*.bmp\0";
-constexpr unsigned kSaveDialogPathBytes = 10000;
+constexpr char kPictureDialogFilter[] = "Image (*.bmp)\0*.bmp\0";
+constexpr unsigned kPictureDialogPathBytes = 10000;

@@ -164,3 +164,21 @@ TEST(PlayerStart, OverlongProjectNameIsCutOrTheWindowlessPlayerEnds) {
 }
 
 }  // namespace
+
+namespace {
+
+// The shipped player is a bare program: no icon, version block or manifest.
+TEST(PlayerProgram, CarriesNoResources) {
+    std::string pe = ReadBytes(DistFolder() + "files\\01.dat");
+    ASSERT_GT(pe.size(), 0x200u);
+    ASSERT_EQ(pe.substr(0, 2), "MZ");
+    size_t header = Field32(pe, 0x3C);
+    ASSERT_EQ(pe.substr(header, 4), std::string("PE\0\0", 4));
+    size_t optional = header + 24;
+    ASSERT_EQ(Field16(pe, optional), 0x10Bu);  // a 32-bit program
+    size_t resourceEntry = optional + 96 + 2 * 8;  // data directory 2: resources
+    EXPECT_EQ(Field32(pe, resourceEntry), 0u);
+    EXPECT_EQ(Field32(pe, resourceEntry + 4), 0u);
+}
+
+}  // namespace
