@@ -73,10 +73,11 @@ void RunEventLoop(Builder& builder) {
             DispatchMessageA(&message);
         }
         if (Handle(builder, TakeEvent(builder), message) == Next::kEnd) return;
-        // A close request that reached a window while the handler ran (a modal
-        // dialog only disables the windows) still ends the builder; other
-        // notifications from inside the handler are its own doing and dropped.
-        if (builder.event.kind == EventKind::kClose) return;
-        builder.event = Event();
+        // Events that arrived while the handler ran: a close request, or a
+        // click taken by the nested loop of a box that the shell showed
+        // without disabling the builder's windows. Each is handled in turn.
+        MSG none = {};
+        while (builder.event.kind != EventKind::kNone)
+            if (Handle(builder, TakeEvent(builder), none) == Next::kEnd) return;
     }
 }

@@ -17,21 +17,18 @@ target_compile_options(tamsolo_builder_window PRIVATE ${PROGRAM_CXX_FLAGS})
 target_link_libraries(tamsolo_builder_window PUBLIC tamsolo_export tamsolo_shared jpeg
   comctl32 comdlg32 shell32 gdi32)
 
-# WinMain and the resources (icon, manifest) of a builder program.
-set(BUILDER_PROGRAM_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/Main.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/builder.rc)
-set(BUILDER_ART_DIR ${CMAKE_SOURCE_DIR}/assets/art)
-
+# A builder program: WinMain, the resources (icon, manifest) and the window
+# code; the caller adds the artwork data (tamsolo_artwork, or a test's own).
 function(tamsolo_builder_program target)
-  add_executable(${target} WIN32 ${BUILDER_PROGRAM_SOURCES} ${ARGN})
+  set(art ${CMAKE_SOURCE_DIR}/assets/art)
+  set(rc ${CMAKE_SOURCE_DIR}/builder/builder.rc)
+  add_executable(${target} WIN32 ${CMAKE_SOURCE_DIR}/builder/Main.cpp ${rc} ${ARGN})
   target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${PROGRAM_CXX_FLAGS}>)
-  target_include_directories(${target} PRIVATE ${BUILDER_ART_DIR})
+  # windres finds the icon and manifest through the include path too.
+  target_include_directories(${target} PRIVATE ${art})
   target_link_options(${target} PRIVATE ${PROGRAM_LINK_FLAGS})
   target_link_libraries(${target} PRIVATE tamsolo_builder_window)
-  # windres finds the icon and manifest through the include path.
-  set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/builder.rc APPEND PROPERTY OBJECT_DEPENDS
-    ${BUILDER_ART_DIR}/Tamsolo.ico ${BUILDER_ART_DIR}/Tamsolo.manifest)
+  set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS ${art}/Tamsolo.ico ${art}/Tamsolo.manifest)
 endfunction()
 
 tamsolo_builder_program(builder)

@@ -81,7 +81,16 @@ HWND FocusOf(HWND anyWindowOfTheThread) {
     return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
 }
 
-bool SaveWindowPicture(HWND window, const std::string& bmpPath) {
+void WindowPicture::At(int x, int y, int& r, int& g, int& b) const {
+    int stride = (width * 3 + 3) & ~3;
+    const unsigned char* p = (const unsigned char*)rows.data() + (size_t)(height - 1 - y) * stride + 3 * x;
+    b = p[0];
+    g = p[1];
+    r = p[2];
+}
+
+WindowPicture TakePicture(HWND window) {
+    WindowPicture picture;
     RECT r{};
     GetWindowRect(window, &r);
     int w = r.right - r.left, h = r.bottom - r.top;
@@ -98,28 +107,36 @@ bool SaveWindowPicture(HWND window, const std::string& bmpPath) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     int stride = (w * 3 + 3) & ~3;
-    std::string pixels((size_t)stride * h, '\0');
-    int got = GetDIBits(memory, bitmap, 0, h, &pixels[0], &info, DIB_RGB_COLORS);
+    std::string rows((size_t)stride * h, '\0');
+    int got = GetDIBits(memory, bitmap, 0, h, &rows[0], &info, DIB_RGB_COLORS);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    if (got != h) return false;
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof(BITMAPINFOHEADER);
-    file.bfSize = file.bfOffBits + (DWORD)pixels.size();
-    std::ofstream out(bmpPath, std::ios::binary);
-    out.write((const char*)&file, sizeof file);
-    out.write((const char*)&info.bmiHeader, sizeof(BITMAPINFOHEADER));
-    out.write(pixels.data(), (std::streamsize)pixels.size());
-    return (bool)out;
+    if (got == h) {
+        picture.width = w;
+        picture.height = h;
+        picture.rows = rows;
+    }
+    return picture;
 }
 
-COLORREF ScreenPixel(int x, int y) {
-    HDC screen = GetDC(nullptr);
-    COLORREF c = GetPixel(screen, x, y);
-    ReleaseDC(nullptr, screen);
-    return c;
+bool SavePicture(const WindowPicture& picture, const std::string& bmpPath) {
+    if (picture.Empty()) return false;
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = picture.width;
+    info.biHeight = picture.height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + (DWORD)picture.rows.size();
+    std::ofstream out(bmpPath, std::ios::binary);
+    out.write((const char*)&file, sizeof file);
+    out.write((const char*)&info, sizeof info);
+    out.write(picture.rows.data(), (std::streamsize)picture.rows.size());
+    return (bool)out;
 }
 
 void DragMouse(POINT from, int dx, int dy) {

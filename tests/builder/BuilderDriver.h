@@ -65,10 +65,17 @@ private:
 std::string ListEntry(HWND combo, int index);
 // The window that has the keyboard focus in the builder's thread.
 HWND FocusOf(HWND anyWindowOfTheThread);
-// A window's picture as the screen shows it, written as a 24-bit BMP file.
-bool SaveWindowPicture(HWND window, const std::string& bmpPath);
-// One pixel of the screen.
-COLORREF ScreenPixel(int x, int y);
+// A window's picture as the screen shows it.
+struct WindowPicture {
+    int width = 0, height = 0;
+    std::string rows;  // 24-bit, bottom row first, rows padded to 4 bytes
+    bool Empty() const { return rows.empty(); }
+    // Red, green and blue of the pixel at window coordinates.
+    void At(int x, int y, int& r, int& g, int& b) const;
+};
+WindowPicture TakePicture(HWND window);
+// Written as a 24-bit BMP file.
+bool SavePicture(const WindowPicture& picture, const std::string& bmpPath);
 // Presses the left mouse button at a screen point, moves by (dx, dy) in steps, releases.
 void DragMouse(POINT from, int dx, int dy);
 
