@@ -22,4 +22,4 @@ bool LoadSettings(Settings* settings) {
     return true;
 }
 
-Text PlayerProgramFolder() { return ProgramFolder(kProgramPathBytes); }
+Text ProgramFolder() { return ProgramFolder(kProgramPathBytes); }

@@ -12,7 +12,7 @@
 bool LoadSettings(Settings* settings);
 
 // The folder of the player's own program file, ending with a backslash.
-Text PlayerProgramFolder();
+Text ProgramFolder();
 
 // The foreground window when it belongs to this process, else null: the
 // owner of the player's message box and save dialog.

@@ -91,6 +91,19 @@ void AttachMenu(HWND window) {
     if (!SetMenu(window, bar)) DestroyMenu(bar);
 }
 
+// The window from which the next tab stop is searched: the focus window, or
+// the outermost window around it that does not let the search inside (one
+// without WS_EX_CONTROLPARENT), such as the browser control's own windows.
+HWND TabSearchStart(HWND window, HWND focus) {
+    if (!focus || focus == window || !IsChild(window, focus)) return nullptr;
+    HWND start = focus;
+    for (HWND w = focus; w != window; w = GetParent(w)) {
+        HWND parent = GetParent(w);
+        if (parent != window && !(GetWindowLongA(parent, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)) start = parent;
+    }
+    return start;
+}
+
 // Tab and Shift+Tab move the focus among the tab-stop windows inside the
 // player window and never reach the page. IsDialogMessage would do this too,
 // but it would also turn Enter into the command IDOK, which is "Save Picture".
@@ -98,10 +111,8 @@ bool TakeTabKey(HWND window, const MSG& message) {
     if ((message.message != WM_KEYDOWN && message.message != WM_KEYUP) || message.wParam != VK_TAB) return false;
     if (message.hwnd != window && !IsChild(window, message.hwnd)) return false;
     if (message.message == WM_KEYDOWN) {
-        HWND from = GetFocus();
-        while (from && GetParent(from) && GetParent(from) != window) from = GetParent(from);
         bool backwards = GetKeyState(VK_SHIFT) < 0;
-        HWND next = GetNextDlgTabItem(window, from && from != window ? from : nullptr, backwards);
+        HWND next = GetNextDlgTabItem(window, TabSearchStart(window, GetFocus()), backwards);
         if (next && (GetWindowLongA(next, GWL_STYLE) & WS_TABSTOP)) SetFocus(next);
     }
     return true;
@@ -143,7 +154,7 @@ void RunPlayer(const Settings& settings) {
     if (RegisterPlayerClass()) state.window = OpenWindow(layout, &state);
     if (state.window) {
         if (layout.menu) AttachMenu(state.window);
-        Text programFolder = PlayerProgramFolder();
+        Text programFolder = ProgramFolder();
         Text address = PageAddress(programFolder);
         state.pictureFolder = PictureStartFolder(programFolder);
         state.page = CreatePageView(state.window, kPageViewId, AsRect(layout.pageView));

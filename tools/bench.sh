@@ -8,9 +8,12 @@ set -uo pipefail
 build=$(cd "${1:-build}" && pwd) || exit 1
 runs=${2:-10}
 here=$(cd "$(dirname "$0")" && pwd)
-export WINEPREFIX=${WINEPREFIX:-$build/wineprefix}
-export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}
+# The build folder's own Wine prefix, as the tests use it, made on first use.
+export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  wineboot -i >/dev/null 2>&1
+  wineserver -w
+fi
 
 if [ "${IN_XVFB:-}" != 1 ]; then
   player=$build/dist/Tamsolo/files/01.dat

@@ -3,7 +3,8 @@
  * pattern, and its control answers IWebBrowser2::Navigate2 by recording the
  * address. Everything it sees goes, one line per event, to atl-record.txt
  * beside the DLL; the file fake-atl.txt beside it may ask for a host without
- * control ("nocontrol") or a control without IWebBrowser2 ("nobrowser").
+ * control ("nocontrol"), a control without IWebBrowser2 ("nobrowser") or a
+ * page with two tab-stop buttons, ids 101 and 102 ("tabstops").
  * Posting the registered message "TamsoloFakeAtlProbe" to a host window makes
  * it record what only the player's own process can read: its parent's menu
  * and window class. */
@@ -193,6 +194,12 @@ static LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARA
             browser->iface.lpVtbl = &browserMethods;
             browser->refs = 1; /* the host's own */
             SetPropA(window, kBrowserProp, browser);
+            if (ConfigSays("tabstops")) {
+                SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
+                for (int i = 0; i < 2; i++)
+                    CreateWindowExA(0, "BUTTON", i ? "Second" : "First", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                                    500 + 100 * i, 300, 80, 24, window, (HMENU)(INT_PTR)(101 + i), self, NULL);
+            }
             return 0;
         }
         case WM_PAINT:

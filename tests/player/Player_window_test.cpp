@@ -341,4 +341,36 @@ TEST(PlayerWindow, TabNeverReachesThePage) {
     CloseAndExpectExitZero(*player, window);
 }
 
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+// Tab and Shift+Tab move the focus among the tab stops inside the window,
+// here two buttons inside the page, round and back.
+TEST(PlayerWindow, TabMovesTheFocusAmongTabStops) {
+    TestProject project(WindowedSettings(), Atl::kFake);
+    WriteBytes(project.folder() + "fake-atl.txt", "tabstops");
+    auto player = StartPlayer(project);
+    HWND window = WaitForPlayerWindow(*player, "Demo Project");
+    ASSERT_NE(window, nullptr);
+    HWND page = DescendantById(window, 1);
+    ASSERT_NE(page, nullptr);
+    HWND first = GetDlgItem(page, 101), second = GetDlgItem(page, 102);
+    ASSERT_TRUE(first && second);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window; }));
+    auto after = [&](std::vector<WORD> keys, bool shift, HWND expected) {
+        PressKeys(window, keys, shift);
+        return WaitUntil([&] { return FocusOf(window) == expected; }, 5000);
+    };
+    EXPECT_TRUE(after({VK_TAB}, false, first));
+    EXPECT_TRUE(after({VK_TAB}, false, second));
+    EXPECT_TRUE(after({VK_TAB}, false, first));
+    EXPECT_TRUE(after({VK_TAB}, true, second));
+    EXPECT_TRUE(after({VK_TAB}, true, first));
+    EXPECT_EQ(CountExactly(project.Record(), "keydown 9"), 0);
+    CloseAndExpectExitZero(*player, window);
+}
+
 }  // namespace
