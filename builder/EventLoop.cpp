@@ -53,6 +53,17 @@ Next Handle(Builder& builder, const Event& event, const MSG& message) {
     return Next::kGoOn;
 }
 
+// The second press of a double-click on a push button. The system would make
+// it a second click; the builder lets a double-click act once.
+bool IsSecondPressOnButton(const Builder& builder, const MSG& message) {
+    if (message.message != WM_LBUTTONDBLCLK || !message.hwnd) return false;
+    HWND parent = GetParent(message.hwnd);
+    if (!parent || (parent != builder.main.window && parent != builder.tuningDialog.window)) return false;
+    char className[16];
+    return GetClassNameA(message.hwnd, className, sizeof className) && lstrcmpiA(className, "Button") == 0 &&
+           (GetWindowLongA(message.hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_PUSHBUTTON;
+}
+
 // The event that the last message (or a message sent to a window meanwhile)
 // brought, handing it over once.
 Event TakeEvent(Builder& builder) {
@@ -68,16 +79,17 @@ void RunEventLoop(Builder& builder) {
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         HWND active = GetActiveWindow();
         HACCEL keys = KeysOf(builder, active);
+        if (IsSecondPressOnButton(builder, message)) continue;
         if (!keys || !TranslateAcceleratorA(active, keys, &message)) {
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
         if (Handle(builder, TakeEvent(builder), message) == Next::kEnd) return;
-        // Events that arrived while the handler ran: a close request, or a
-        // click taken by the nested loop of a box that the shell showed
-        // without disabling the builder's windows. Each is handled in turn.
-        MSG none = {};
-        while (builder.event.kind != EventKind::kNone)
-            if (Handle(builder, TakeEvent(builder), none) == Next::kEnd) return;
+        // A close request that reached a window while the handler ran (a modal
+        // dialog only disables the windows) still ends the builder. Other
+        // notifications from inside the handler are dropped: they are its own
+        // doing, or presses that a dialog's loop took while the form was busy.
+        if (builder.event.kind == EventKind::kClose) return;
+        builder.event = Event();
     }
 }

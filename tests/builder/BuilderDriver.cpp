@@ -139,6 +139,23 @@ bool SavePicture(const WindowPicture& picture, const std::string& bmpPath) {
     return (bool)out;
 }
 
+void DoubleClick(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    INPUT in[5] = {};
+    for (INPUT& i : in) {
+        i.type = INPUT_MOUSE;
+        i.mi.dx = ((r.left + r.right) / 2) * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+        i.mi.dy = ((r.top + r.bottom) / 2) * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+        i.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    }
+    in[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    in[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    in[3].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    in[4].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    SendInput(5, in, sizeof(INPUT));
+}
+
 void DragMouse(POINT from, int dx, int dy) {
     auto send = [](DWORD flags, int x, int y) {
         INPUT in{};

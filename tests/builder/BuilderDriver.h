@@ -76,6 +76,8 @@ struct WindowPicture {
 WindowPicture TakePicture(HWND window);
 // Written as a 24-bit BMP file.
 bool SavePicture(const WindowPicture& picture, const std::string& bmpPath);
+// Two quick presses of the left mouse button in the middle of a window, as the system counts a double-click.
+void DoubleClick(HWND window);
 // Presses the left mouse button at a screen point, moves by (dx, dy) in steps, releases.
 void DragMouse(POINT from, int dx, int dy);
 

@@ -176,4 +176,32 @@ TEST(BuilderExport, HelpMakesTheBuilderFolderTheCurrentDirectory) {
     EXPECT_TRUE(builder.process().Running());
 }
 
+// A double-click on a button acts once. What the second click would do
+// shows before "SWF Tuning", clicked afterwards, can open its dialog.
+TEST(BuilderClicks, ADoubleClickOnAButtonActsOnce) {
+    struct Case {
+        int button;
+        const char* dialogTitle;  // what one click opens
+    } cases[] = {
+        {kBrowse, "Open SWF File"},
+        {kHelp, "Error"},  // the system's word that no program opens .htm files here
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dialogTitle);
+        BuilderSession builder;
+        ASSERT_NE(builder.main(), nullptr);
+        ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == builder.main(); }));
+        DoubleClick(builder.Control(c.button));
+        HWND first = WaitForDialog(builder.pid(), c.dialogTitle, 5000);
+        if (!first && c.button == kHelp) continue;  // a program opened the page: nothing to count
+        ASSERT_NE(first, nullptr);
+        CancelDialog(first);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(first); }));
+        Click(builder.Control(kTuning));
+        ASSERT_TRUE(WaitUntil([&] { return builder.Tuning() != nullptr || !builder.NoDialogOpen(); }));
+        EXPECT_TRUE(builder.NoDialogOpen()) << "a second dialog opened";
+        EXPECT_NE(builder.Tuning(), nullptr);
+    }
+}
+
 }  // namespace
