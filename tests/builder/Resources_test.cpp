@@ -127,3 +127,40 @@ TEST_F(ProgramFile, HoldsOnlyIconsAndTheManifestInEnglish) {
 }
 
 }  // namespace
+
+namespace {
+
+// The sample movie staged beside the builder: an uncompressed SWF whose tags
+// run whole to the end tag, with as many shown frames as its header counts.
+TEST(DistributionFolder, SampleMovieIsAWholeSwf) {
+    std::string swf = ReadBytes(DistFolder() + "sample.swf");
+    ASSERT_GE(swf.size(), 21u);
+    auto byte = [&](size_t i) { return (unsigned)(unsigned char)swf[i]; };
+    auto u16 = [&](size_t i) { return byte(i) | byte(i + 1) << 8; };
+    auto u32 = [&](size_t i) { return u16(i) | u16(i + 2) << 16; };
+    EXPECT_EQ(swf.substr(0, 3), "FWS");
+    EXPECT_EQ(u32(4), swf.size());
+    unsigned bits = byte(8) >> 3;
+    size_t at = 8 + (5 + 4 * bits + 7) / 8;
+    unsigned frames = u16(at + 2);
+    EXPECT_GT(frames, 1u);
+    at += 4;
+    unsigned shown = 0, code = 1;
+    while (code != 0 && at + 2 <= swf.size()) {
+        unsigned head = u16(at);
+        at += 2;
+        code = head >> 6;
+        size_t length = head & 0x3F;
+        if (length == 0x3F) {
+            length = u32(at);
+            at += 4;
+        }
+        at += length;
+        shown += code == 1;
+    }
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(at, swf.size());
+    EXPECT_EQ(shown, frames);
+}
+
+}  // namespace
