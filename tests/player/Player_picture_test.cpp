@@ -228,8 +228,9 @@ TEST(SavePicture, TakenFromTheOwnWindowNotAnotherWithTheSameTitle) {
 }
 
 // Each Save Picture releases the previous picture image. The save dialog
-// keeps a few images of its own after its first two openings, so counting
-// starts after those.
+// keeps a few images of its own, mostly after its first openings, so counting
+// starts after two rounds, and the twelve pictures of six more rounds may not
+// leave even six bitmaps behind (a picture image kept each time would leave twelve).
 TEST(SavePicture, RepeatedSavesKeepOnePictureImage) {
     TestProject project(PictureSettings("640", "480"), Atl::kMissing);
     RunningPlayer p = Start(project, "Picture Test");
@@ -246,9 +247,10 @@ TEST(SavePicture, RepeatedSavesKeepOnePictureImage) {
         return DialogGone(p);
     };
     ASSERT_TRUE(saveThenCancel());
+    ASSERT_TRUE(saveThenCancel());
     int settled = GdiBitmapCount(id);
-    for (int i = 0; i < 5; i++) ASSERT_TRUE(saveThenCancel());
-    EXPECT_EQ(GdiBitmapCount(id), settled);
+    for (int i = 0; i < 6; i++) ASSERT_TRUE(saveThenCancel());
+    EXPECT_LT(GdiBitmapCount(id) - settled, 6);
     PostMenuCommand(p.window, 3);
     EXPECT_EQ(p.process->WaitExit(), 0);
 }
