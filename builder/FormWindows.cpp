@@ -168,7 +168,8 @@ HWND ControlById(const FormWindow& form, int id) {
     return nullptr;
 }
 
-HACCEL CreateFormKeys(bool withEscape) {
+HACCEL CreateFormKeys(int windowNumber) {
+    bool withEscape = windowNumber == kMainWindowNumber;
     ACCEL keys[3] = {
         {FVIRTKEY, VK_TAB, kNextControlCommand},
         {FVIRTKEY | FSHIFT, VK_TAB, kPreviousControlCommand},

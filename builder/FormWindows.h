@@ -37,5 +37,6 @@ Text ControlText(HWND control);
 // The control with the id among the form's controls, or nullptr.
 HWND ControlById(const FormWindow& form, int id);
 
-// Both windows' accelerator tables: Tab and Shift+Tab, and for the main window Escape.
-HACCEL CreateFormKeys(bool withEscape);
+// A window's keyboard shortcuts: Tab and Shift+Tab, and Escape besides for
+// the main window (kMainWindowNumber); the tuning dialog has no Escape.
+HACCEL CreateFormKeys(int windowNumber);

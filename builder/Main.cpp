@@ -25,8 +25,8 @@ void StartUp(Builder& builder, HINSTANCE instance) {
     builder.mainPicture = DecodeArtwork(main.data, main.size);
     builder.tuningPicture = DecodeArtwork(tuning.data, tuning.size);
     OpenMainWindow(builder);
-    builder.mainKeys = CreateFormKeys(true);
-    builder.tuningKeys = CreateFormKeys(false);
+    builder.mainKeys = CreateFormKeys(kMainWindowNumber);
+    builder.tuningKeys = CreateFormKeys(kTuningWindowNumber);
 }
 
 void End(Builder& builder) {
