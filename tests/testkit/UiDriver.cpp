@@ -165,7 +165,13 @@ void PressOk(HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDOK, 0); }
 void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
 
 void PressKeys(HWND target, const std::vector<WORD>& keys, bool withShift, bool withAlt) {
-    SetForegroundWindow(target);
+    // Keys go to the foreground window: make sure it is the target's before typing.
+    HWND top = GetAncestor(target, GA_ROOT);
+    WaitUntil([&] {
+        if (GetForegroundWindow() == top) return true;
+        SetForegroundWindow(top);
+        return false;
+    }, 5000);
     std::vector<INPUT> in;
     auto key = [&](WORD vk, bool up) {
         INPUT i{};
