@@ -158,11 +158,11 @@ TEST(BuilderStartup, TabVisitsTheControlsInCreationOrderAndWraps) {
     const int order[] = {kHelp, kAbout, kQuit, kName, kMovie, kBrowse, kOutput, kSave, kWidth, kHeight, kTuning, kHelp};
     for (int id : order) {
         PressKeys(builder.main(), {VK_TAB});
-        EXPECT_TRUE(WaitUntil([&] { return FocusOf(builder.main()) == builder.Control(id); }, 5000)) << "id " << id;
+        EXPECT_TRUE(WaitUntil([&] { return FocusOf(builder.main()) == builder.Control(id); })) << "id " << id;
     }
     for (int id : {kTuning, kHeight}) {
         PressKeys(builder.main(), {VK_TAB}, true);
-        EXPECT_TRUE(WaitUntil([&] { return FocusOf(builder.main()) == builder.Control(id); }, 5000)) << "back to " << id;
+        EXPECT_TRUE(WaitUntil([&] { return FocusOf(builder.main()) == builder.Control(id); })) << "back to " << id;
     }
 
     // The tuning dialog's own order: "Ok" first, then the four fields.
@@ -170,7 +170,7 @@ TEST(BuilderStartup, TabVisitsTheControlsInCreationOrderAndWraps) {
     ASSERT_NE(tuning, nullptr);
     for (int id : {kOk, kXTop, kYTop, kXBottom, kYBottom, kOk}) {
         PressKeys(tuning, {VK_TAB});
-        EXPECT_TRUE(WaitUntil([&] { return FocusOf(tuning) == builder.TuningControl(id); }, 5000)) << "id " << id;
+        EXPECT_TRUE(WaitUntil([&] { return FocusOf(tuning) == builder.TuningControl(id); })) << "id " << id;
     }
 }
 

@@ -71,7 +71,7 @@ TEST(BuilderTuning, PressingOnEitherArtworkDragsTheMainWindow) {
     POINT before = origin(builder.main());
     // A plain spot of the main artwork, right of the heading.
     DragMouse({before.x + 400, before.y + 40}, -60, -50);
-    ASSERT_TRUE(WaitUntil([&] { return origin(builder.main()).x == before.x - 60; }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return origin(builder.main()).x == before.x - 60; }));
     EXPECT_EQ(origin(builder.main()).y, before.y - 50);
 
     HWND tuning = builder.OpenTuning();
@@ -80,7 +80,7 @@ TEST(BuilderTuning, PressingOnEitherArtworkDragsTheMainWindow) {
     before = origin(builder.main());
     // The dialog's artwork, left of the heading.
     DragMouse({dialog.x + 30, dialog.y + 15}, 40, 30);
-    ASSERT_TRUE(WaitUntil([&] { return origin(builder.main()).x == before.x + 40; }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return origin(builder.main()).x == before.x + 40; }));
     EXPECT_EQ(origin(builder.main()).y, before.y + 30);
     EXPECT_EQ(origin(tuning).x, dialog.x);
     EXPECT_EQ(origin(tuning).y, dialog.y);

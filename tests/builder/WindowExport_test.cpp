@@ -164,7 +164,7 @@ TEST(BuilderExport, HelpMakesTheBuilderFolderTheCurrentDirectory) {
     Click(builder.Control(kHelp));
     // Where no program opens .htm files, the system says so in a box of its
     // own (the builder adds nothing); it is dismissed like a user would.
-    if (HWND box = WaitForDialog(builder.pid(), "Error", 5000)) {
+    if (HWND box = WaitForDialog(builder.pid(), "Error", 15000)) {
         EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
         PressOk(box);
         ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
@@ -192,7 +192,7 @@ TEST(BuilderClicks, ADoubleClickOnAButtonActsOnce) {
         ASSERT_NE(builder.main(), nullptr);
         ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == builder.main(); }));
         DoubleClick(builder.Control(c.button));
-        HWND first = WaitForDialog(builder.pid(), c.dialogTitle, 5000);
+        HWND first = WaitForDialog(builder.pid(), c.dialogTitle, 15000);
         if (!first && c.button == kHelp) continue;  // a program opened the page: nothing to count
         ASSERT_NE(first, nullptr);
         CancelDialog(first);
