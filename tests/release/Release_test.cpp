@@ -27,11 +27,12 @@ std::string WithSlash(std::string folder) {
 // Exports the bundled sample movie through the builder's window, as a user
 // would, from a builder started in `folder` (its current directory `currentDir`).
 void ExportSampleThroughTheWindow(const std::string& folder, const std::string& currentDir,
-                                  const std::string& programPath) {
+                                  const std::string& programPath, bool fullScreen = false) {
     BuilderSession builder(folder + "Tamsolo.exe", currentDir);
     ASSERT_NE(builder.main(), nullptr);
     builder.Type(kName, "Sample Show");
     ASSERT_TRUE(builder.ChooseMovie(folder + "sample.swf"));
+    if (fullScreen) builder.ChooseOutput(1);
     ASSERT_TRUE(builder.SaveAs(programPath));
     EXPECT_TRUE(builder.NoDialogOpen()) << "the export showed a message";
     Click(builder.Control(kQuit));
@@ -107,6 +108,25 @@ TEST(Release, TheUnpackedZipExportsAProjectWithTheBuilderStartedThere) {
     TempDir out("zip-project");
     ExportSampleThroughTheWindow(unpacked, unpacked, out / "Show.exe");
     ExpectCompleteProject(unpacked, out.path());
+}
+
+TEST(Release, AFullScreenProjectExportedThroughTheBuilderPlaysFullScreen) {
+    std::string unpacked = WithSlash(Env("TAMSOLO_UNPACKED"));
+    ASSERT_NE(unpacked, "\\") << "run through release-test.sh";
+    TempDir out("zip-fullscreen");
+    ExportSampleThroughTheWindow(unpacked, unpacked, out / "Show.exe", true);
+    EXPECT_TRUE(ReadBytes(out / "Show.exe") == ReadBytes(unpacked + "files\\02.dat")) << "program file";
+    EXPECT_EQ(ReadBytes(out / "data\\1014.dat"), "\r\ncodebase random>");
+
+    Process show(out / "Show.exe", out.path());
+    HWND window = WaitForTopWindow(show.Id(), "TamsoloFullScreen", nullptr);
+    ASSERT_NE(window, nullptr);
+    RECT r;
+    GetWindowRect(window, &r);
+    EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(r.bottom - r.top, GetSystemMetrics(SM_CYSCREEN));
+    PressKeys(window, {VK_ESCAPE});
+    EXPECT_EQ(show.WaitExit(), 0);
 }
 
 TEST(Release, TheInstallerPutsTheBuilderWithAShortcutThatFindsItsFiles) {
