@@ -11,6 +11,7 @@
 #include "Files.h"
 #include "FullScreenPage.h"
 #include "PageView.h"
+#include "PlayerLayout.h"
 #include "Settings.h"
 
 namespace {
@@ -31,7 +32,7 @@ LRESULT CALLBACK FullScreenProc(HWND window, UINT message, WPARAM wParam, LPARAM
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-HWND OpenFullScreenWindow(int width, int height) {
+HWND OpenFullScreenWindow(const WindowLayout& layout) {
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = FullScreenProc;
     windowClass.hInstance = GetModuleHandleA(nullptr);
@@ -39,8 +40,8 @@ HWND OpenFullScreenWindow(int width, int height) {
     windowClass.hbrBackground = (HBRUSH)GetStockObject(BLACK_BRUSH);
     windowClass.lpszClassName = kClassName;
     if (!RegisterClassA(&windowClass)) return nullptr;
-    return CreateWindowExA(0, kClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr, nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
+    return CreateWindowExA(0, kClassName, layout.title.c_str(), layout.style, 0, 0, layout.clientWidth,
+                           layout.clientHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
 // Escape and Alt+F4 end the program even while the page has the keyboard.
@@ -76,11 +77,14 @@ bool WritePage(const Text& path, const Text& html) {
     return file.Close() && written;
 }
 
-void Show(const Text& pagePath, int width, int height) {
-    HWND window = OpenFullScreenWindow(width, height);
+void Show(const Text& pagePath, Settings settings, int width, int height) {
+    // The player's own full-screen presentation, whatever the stored display mode says.
+    settings[kDisplayMode] = "2";
+    WindowLayout layout = PlanWindow(settings, width, height);
+    HWND window = OpenFullScreenWindow(layout);
     if (!window) return;
-    // The page view reaches past the left and top edges, as in the player.
-    RECT rect = {-10, -15, -10 + width + 27, -15 + height};
+    const Box& box = layout.pageView;
+    RECT rect = {box.left, box.top, box.left + box.width, box.top + box.height};
     PageView page = CreatePageView(window, kPageViewId, rect);
     page.Navigate(FileAddress(pagePath));
     SetForegroundWindow(window);
@@ -114,7 +118,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     }
     // The browser control is an OLE control: its thread needs OLE.
     HRESULT ole = OleInitialize(nullptr);
-    Show(pagePath, width, height);
+    Show(pagePath, settings, width, height);
     if (SUCCEEDED(ole)) OleUninitialize();
     DeleteFileA(pagePath.c_str());
     return 0;
