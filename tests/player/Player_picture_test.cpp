@@ -65,6 +65,16 @@ bool MatchesScreen(const Pixels& picture, HWND window) {
     });
 }
 
+// The stand-in control paints its pattern when its window is first painted,
+// which may come some time after the navigation under load: wait for it on the screen.
+bool ShowsPattern(HWND window, int width, int height) {
+    return WaitUntil([&] {
+        Pixels screen = CaptureScreen(BandOnScreen(window, width, height));
+        return screen.width == width && screen.height == height && screen.At(0, 0) == Pattern(10, 45) &&
+               screen.At(width - 1, height - 1) == Pattern(width - 1 + 10, height - 1 + 45);
+    });
+}
+
 TEST(SavePicture, DialogAndFileNamesAsTyped) {
     TestProject project(PictureSettings("5", "60"), Atl::kMissing);
     // Started from another folder that holds the same settings: the dialog
@@ -153,6 +163,7 @@ TEST(SavePicture, PixelsAreTheBandTheWindowShows) {
     RunningPlayer p = Start(project, "Picture Test");
     ASSERT_NE(p.window, nullptr);
     ASSERT_FALSE(project.WaitForRecord("navigate ").empty());
+    ASSERT_TRUE(ShowsPattern(p.window, 640, 430));
     std::string path = project.folder() + "band.bmp";
     ASSERT_TRUE(SaveAs(p, path, 54 + 1920 * 430));
     Pixels picture = PixelsOfBitmapFile(ReadBytes(path));
@@ -201,6 +212,7 @@ TEST(SavePicture, TakenFromTheOwnWindowNotAnotherWithTheSameTitle) {
         ASSERT_TRUE(WaitUntil([&] { return FindWindowA(nullptr, "Twin") == b.window; }));
         if (patternFirst) {
             ASSERT_FALSE(first.WaitForRecord("navigate ").empty());
+            ASSERT_TRUE(ShowsPattern(a.window, 300, 150));
         }
 
         std::string path = first.folder() + "twin.bmp";
