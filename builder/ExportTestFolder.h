@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Export.h"
+#include "FakeUi.h"
 #include "PageAssembly.h"
 #include "Settings.h"
 #include "TestFiles.h"
@@ -18,21 +19,6 @@
 using Strings = std::vector<std::string>;
 
 inline std::string S(const Text& t) { return std::string(t.c_str(), t.size()); }
-
-class FakeUi : public UserInterface {
-public:
-    std::string savePath;   // what the save dialog answers ("" is a cancel)
-    Strings dialogs;        // "title|filter" of every save dialog shown
-    Strings messages;       // "title: text" of every message box shown
-
-    Text AskSavePath(const char* title, const char* filter) override {
-        dialogs.push_back(std::string(title) + "|" + filter);
-        return Text(savePath.c_str());
-    }
-    void ShowMessage(const char* title, const char* text) override {
-        messages.push_back(std::string(title) + ": " + text);
-    }
-};
 
 inline const std::string kPlayerStub = std::string("MZ player stub\r\n\0\x01\xFF", 19);
 inline const std::string kFullScreenStub = "MZ full-screen stub";

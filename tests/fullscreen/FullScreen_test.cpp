@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "Export.h"
+#include "FakeUi.h"
 #include "Page.h"
 #include "TestFiles.h"
 #include "UiDriver.h"
@@ -12,17 +14,6 @@
 namespace {
 
 constexpr const char* kClass = "TamsoloFullScreen";
-
-class ScriptedUi : public UserInterface {
-public:
-    explicit ScriptedUi(std::string path) : path_(std::move(path)) {}
-    Text AskSavePath(const char*, const char*) override { return Text(path_.c_str()); }
-    void ShowMessage(const char* title, const char* text) override { messages += std::string(title) + ": " + text + "\n"; }
-    std::string messages;
-
-private:
-    std::string path_;
-};
 
 // A full-screen project exported by the builder's export from the staged
 // distribution folder (its files/02.dat is the full-screen program).
@@ -40,7 +31,7 @@ public:
         char previous[MAX_PATH];
         GetCurrentDirectoryA(sizeof previous, previous);
         SetCurrentDirectoryA(DistFolder().c_str());
-        ScriptedUi ui(dir_ / "out\\Show.exe");
+        FakeUi ui(dir_ / "out\\Show.exe");
         ExportProject(input, ui);
         SetCurrentDirectoryA(previous);
         messages = ui.messages;
@@ -48,7 +39,7 @@ public:
     std::string folder() const { return dir_ / "out\\"; }
     std::string exe() const { return folder() + "Show.exe"; }
     std::string data() const { return folder() + "data\\"; }
-    std::string messages;
+    std::vector<std::string> messages;
 
 private:
     TempDir dir_;
@@ -66,7 +57,7 @@ HWND WaitForShow(const Process& program) { return WaitForTopWindow(program.Id(),
 
 TEST(FullScreenProgram, ExportedProjectCoversTheScreenWithItsPage) {
     FullScreenProject project("20", "-8");
-    ASSERT_EQ(project.messages, "");
+    ASSERT_EQ(project.messages, std::vector<std::string>{});
     ASSERT_EQ(ReadBytes(project.exe()), ReadBytes(DistFolder() + "files\\02.dat"));
 
     // Started from another current directory: it finds its data beside its program file.

@@ -2,20 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "Export.h"
+#include "FakeUi.h"
 #include "PlayerDriver.h"
 
 namespace {
-
-class RecordingUi : public UserInterface {
-public:
-    explicit RecordingUi(std::string path) : path_(std::move(path)) {}
-    std::vector<std::string> messages;
-    Text AskSavePath(const char*, const char*) override { return Text(path_.c_str()); }
-    void ShowMessage(const char* title, const char* text) override { messages.push_back(std::string(title) + ": " + text); }
-
-private:
-    std::string path_;
-};
 
 // The export finds files/01.dat and the fragment files in the current
 // directory, as the builder does when started from its own folder.
@@ -44,7 +34,7 @@ TEST(ExportedProject, PlaysWithItsStoredSizeTuningAndPage) {
     input.tuning.yTop = "5";
     input.tuning.xBottom = "-10";
     input.tuning.yBottom = "16";
-    RecordingUi ui(program);
+    FakeUi ui(program);
     {
         InDistFolder here;
         ExportProject(input, ui);
