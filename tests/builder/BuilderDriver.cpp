@@ -165,6 +165,7 @@ void DragMouse(POINT from, int dx, int dy) {
         in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
         SendInput(1, &in, sizeof in);
     };
+    DWORD thread = GetWindowThreadProcessId(WindowFromPoint(from), nullptr);
     send(0, from.x, from.y);
     Sleep(50);  // pacing of a hand's movement; the result is awaited by condition
     send(MOUSEEVENTF_LEFTDOWN, from.x, from.y);
@@ -175,6 +176,13 @@ void DragMouse(POINT from, int dx, int dy) {
         Sleep(30);
     }
     send(MOUSEEVENTF_LEFTUP, from.x + dx, from.y + dy);
+    // The window reaches its place before the system's move loop has taken the
+    // release; a click posted meanwhile would land inside that loop. Wait for its end.
+    WaitUntil([&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return thread == 0 || !GetGUIThreadInfo(thread, &info) || !(info.flags & GUI_INMOVESIZE);
+    });
 }
 
 std::string PictureFolder() {

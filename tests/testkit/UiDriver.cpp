@@ -166,9 +166,13 @@ void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
 
 void PressKeys(HWND target, const std::vector<WORD>& keys, bool withShift, bool withAlt) {
     // Keys go to the foreground window: make sure it is the target's before typing.
+    // and its thread has taken the activation, so that it sees the modifier keys too.
     HWND top = GetAncestor(target, GA_ROOT);
+    DWORD thread = GetWindowThreadProcessId(top, nullptr);
     WaitUntil([&] {
-        if (GetForegroundWindow() == top) return true;
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        if (GetForegroundWindow() == top && GetGUIThreadInfo(thread, &info) && info.hwndActive == top) return true;
         SetForegroundWindow(top);
         return false;
     }, 5000);
